@@ -1,0 +1,17 @@
+# Native Linux build: core + in-memory platform + GoogleTest.
+find_package(Threads REQUIRED)
+file(GLOB fake_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/fake/*.cpp)
+add_library(qy_platform_fake STATIC ${fake_sources})
+target_include_directories(qy_platform_fake PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(qy_platform_fake PUBLIC qy_text Threads::Threads)
+
+if(QY_TESTS)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  include(GoogleTest)
+  enable_testing()
+  foreach(folder text neighbourhood shares remote settings app)
+    qy_test_folder(${folder} qy_platform_fake)
+  endforeach()
+endif()

@@ -1,0 +1,16 @@
+# Cross build for Windows (x86_64). QY_THREAD_MODEL picks the toolchain
+# variant: "posix" (needed by GoogleTest) or "win32" (imports nothing Windows XP lacks).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QY_THREAD_MODEL)
+if(NOT QY_THREAD_MODEL)
+  set(QY_THREAD_MODEL posix)
+endif()
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-${QY_THREAD_MODEL})
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-${QY_THREAD_MODEL})
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)

@@ -14,10 +14,11 @@ function(qy_portable_library name dir)
   endif()
 endfunction()
 
-set(QY_CORE_LIBS qy_app qy_neighbourhood qy_shares qy_remote qy_settings qy_text)
+set(QY_CORE_LIBS qy_app qy_neighbourhood qy_shares qy_remote qy_settings qy_program_texts qy_text)
 
-# A test executable per folder of tests/, linked with the core and `platform`.
-function(qy_test_folder folder platform_lib)
+# A test executable per folder of tests/, linked with the given libraries and
+# the platform (so a broken subsystem does not stop the others' tests).
+function(qy_test_folder folder platform_lib libs)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
   if(NOT sources)
     return()
@@ -26,7 +27,7 @@ function(qy_test_folder folder platform_lib)
   add_executable(${target} ${sources})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   # Link groups: the core and the platform call each other.
-  target_link_libraries(${target} PRIVATE -Wl,--start-group ${QY_CORE_LIBS} ${platform_lib} -Wl,--end-group
+  target_link_libraries(${target} PRIVATE -Wl,--start-group ${libs} qy_program_texts qy_text ${platform_lib} -Wl,--end-group
                         GTest::gtest_main GTest::gmock)
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 ${ARGN})
 endfunction()

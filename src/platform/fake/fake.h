@@ -10,6 +10,7 @@
 #include "platform/commands.h"
 #include "platform/registry.h"
 #include "platform/text.h"
+#include "platform/threads.h"
 #include "platform/ui.h"
 
 namespace fake {

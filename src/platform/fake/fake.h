@@ -130,6 +130,8 @@ std::vector<Item> Items();
 void SetItems(const std::vector<Item>& items);
 void Select(int position);  // -1: nothing selected
 Text Status();
+// Every text StatusSetText set since Reset(), in order.
+std::vector<Text> StatusHistory();
 Text Caption();
 bool MainHidden();
 bool MainDestroyed();

@@ -64,7 +64,9 @@ void ListShowPending() {}
 
 void StatusSetText(const Text& text) {
     Lock lock(fake::S().mutex);
-    if (!fake::S().gone) fake::S().status = text;
+    if (fake::S().gone) return;
+    fake::S().status = text;
+    fake::S().statusHistory.push_back(text);
 }
 
 void CaptionSet(const Text& text) {
@@ -103,6 +105,11 @@ void Select(int position) {
 Text Status() {
     Lock lock(S().mutex);
     return S().status;
+}
+
+std::vector<Text> StatusHistory() {
+    Lock lock(S().mutex);
+    return S().statusHistory;
 }
 
 Text Caption() {

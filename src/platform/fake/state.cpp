@@ -74,6 +74,7 @@ void Reset() {
     s.items.clear();
     s.selected = -1;
     s.status.clear();
+    s.statusHistory.clear();
     s.caption.clear();
     s.hidden = s.destroyed = s.gone = false;
     s.mainHandlers = MainWindowHandlers();

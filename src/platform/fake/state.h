@@ -75,6 +75,7 @@ struct State {
     std::vector<Item> items;
     int selected = -1;
     Text status, caption;
+    std::vector<Text> statusHistory;
     bool hidden = false, destroyed = false, gone = false;
 
     MainWindowHandlers mainHandlers;

@@ -4,7 +4,7 @@
 #include "platform/registry.h"
 #include "settings/settings.h"
 
-Text CompanyFilePath() { return WorkFolder() + kCompanyFileName; }
+Text CompanyFilePath() { return WorkFolder() + "公司名字"; }
 
 Notice ApplyCompanyName(const Text& company) {
     bool stored = WriteWholeFile(CompanyFilePath(), company);

@@ -18,8 +18,7 @@ struct Notice {
     int icon = 64;
 };
 
-// The company name shown in the caption, remembered across starts.
-inline const char kCompanyFileName[] = "公司名字";
+// The file that remembers the company name shown in the caption.
 Text CompanyFilePath();
 
 // Stores the name, shows it in the caption at once, says how that went.

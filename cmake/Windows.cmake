@@ -12,6 +12,9 @@ target_link_libraries(qy_platform_win32 PUBLIC qy_text
 set(QY_EXE_NAME qingyu-share CACHE STRING "Name of the program file")
 add_executable(qingyu_share WIN32 src/main.cpp res/qingyu-share.rc)
 set_target_properties(qingyu_share PROPERTIES OUTPUT_NAME ${QY_EXE_NAME})
+# windres does not track the files the .rc pulls in.
+set_source_files_properties(res/qingyu-share.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/res/qingyu-share.ico;${CMAKE_SOURCE_DIR}/res/qingyu-share.manifest;${CMAKE_SOURCE_DIR}/res/version.h")
 target_link_libraries(qingyu_share PRIVATE -Wl,--start-group ${QY_CORE_LIBS} qy_platform_win32 -Wl,--end-group)
 
 if(QY_TESTS)

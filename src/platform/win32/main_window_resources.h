@@ -1,0 +1,4 @@
+// Resource identifiers shared by the program's .rc file and its code.
+#pragma once
+
+#define QY_PROGRAM_ICON 1

@@ -40,6 +40,7 @@ TEST_F(RemoteTest, SavedPasswordStates) {
         {"empty", std::string(), true, ""},
         {"starts with zero", std::string("\0abc", 4), true, ""},
         {"protected", Protected("s3cret"), false, "s3cret"},
+        {"protected for another user", std::string("\1\0\0\0\xD0\x8C\x9D\xDF", 8), true, ""},
         {"legacy plain", std::string("s3cret"), false, "s3cret"},
         {"legacy plain, zero inside", std::string("abc\0def", 7), false, "abc"},
     };

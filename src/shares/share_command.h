@@ -13,3 +13,6 @@ Text ShareNameProblem(const Text& commandName);
 
 // The net share line for the running system; empty for an unknown one.
 Text ShareCommandLine(const Text& systemName, const Text& commandName, const Text& path);
+
+// Shares the chosen folder under the confirmed name and reports the outcome.
+void ShareFolderAt(const Text& path, const Text& enteredName);

@@ -20,13 +20,7 @@ void ShowShared(const Text& systemName, const Text& commandName, const Text& pat
 
 }  // namespace
 
-void ShareFolder() {
-    Text path = BrowseForFolder("选择要共享的文件夹");
-    if (path.empty()) return;
-    Text enteredName = ProposedShareName(path);
-    if (!InputBox("请输入共享的名称", "确定共享", enteredName, kInputPlain) || enteredName.empty())
-        return;
-
+void ShareFolderAt(const Text& path, const Text& enteredName) {
     Text systemName = SystemName();
     Text commandName = RemoveSpaces(enteredName);
     Text commandLine = ShareCommandLine(systemName, commandName, path);
@@ -50,4 +44,13 @@ void ShareFolder() {
     ShowMessage("共享失败！\r\n共享名为：" + commandName + "\r\n共享路径：" + path + "\r\n\r\n" +
                     FailureDetails(outcome, commandLine),
                 kIconError);
+}
+
+void ShareFolder() {
+    Text path = BrowseForFolder("选择要共享的文件夹");
+    if (path.empty()) return;
+    Text enteredName = ProposedShareName(path);
+    if (!InputBox("请输入共享的名称", "确定共享", enteredName, kInputPlain) || enteredName.empty())
+        return;
+    ShareFolderAt(path, enteredName);
 }

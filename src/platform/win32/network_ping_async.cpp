@@ -1,0 +1,218 @@
+// Pings without a blocked thread per request, so ten thousand checks can be
+// outstanding at once and none is lost for want of a thread. Name lookups
+// (which block in gethostbyname) run on a small pool; echoes are issued with
+// IcmpSendEcho2 by a few threads that wait alertably, so each completion
+// routine runs on the thread that issued its echo.
+#include <cstdint>
+#include <map>
+
+#include "platform/network.h"
+#include "platform/win32/network_icmp.h"
+#include "platform/win32/network_queue.h"
+
+namespace {
+
+constexpr int kLookupThreads = 8;
+constexpr int kEchoThreads = 2;
+constexpr SIZE_T kStackReservation = 256 * 1024;
+// A check's time-out runs from when its address is known, not from when its
+// echo could be sent: issuing ten thousand echoes takes Wine about ten
+// seconds. An echo goes out with what is left of the time-out, and past this
+// further margin it counts as unanswered even if its completion has not come,
+// so every check ends in bounded time.
+constexpr uint64_t kGraceMs = 1000;
+
+struct PingRequest;
+using Waiting = std::multimap<uint64_t, PingRequest*>;
+
+struct PingRequest {
+    Text name;
+    std::function<void(int)> done;
+    DWORD timeoutMs = 0;
+    IPAddr address = 0;
+    DWORD addressKnownAt = 0;  // GetTickCount
+    // `done` has run; the request stays allocated until its completion
+    // routine, which still writes into `reply`, has come.
+    bool concluded = false;
+    Waiting* waiting = nullptr;
+    Waiting::iterator slot;
+    EchoReplyBuffer reply{};
+};
+
+struct Pools {
+    HandOverQueue<PingRequest*> lookups;
+    HandOverQueue<PingRequest*> echoes;
+};
+
+void Conclude(PingRequest* request, int result) {
+    request->concluded = true;
+    request->done(result);
+}
+
+void Finish(PingRequest* request, int result) {
+    Conclude(request, result);
+    delete request;
+}
+
+// GetTickCount extended to 64 bits; each echo thread keeps its own and reads
+// it at least once per wait, far more often than every 49 days.
+class Clock {
+public:
+    uint64_t Now() {
+        DWORD tick = GetTickCount();
+        total_ += static_cast<DWORD>(tick - last_);
+        last_ = tick;
+        return total_;
+    }
+
+private:
+    uint64_t total_ = 0;
+    DWORD last_ = GetTickCount();
+};
+
+void WINAPI OnEchoComplete(void* context, void*, ULONG) {
+    auto* request = static_cast<PingRequest*>(context);
+    if (!request->concluded) {
+        request->waiting->erase(request->slot);
+        const IcmpFunctions* icmp = Icmp();
+        DWORD replies = icmp->parseReplies
+                            ? icmp->parseReplies(request->reply.bytes, kEchoReplySize)
+                            : reinterpret_cast<const ICMP_ECHO_REPLY*>(request->reply.bytes)->Reserved;
+        Conclude(request, RoundTripOf(request->reply, replies));
+    }
+    delete request;
+}
+
+class EchoThread {
+public:
+    explicit EchoThread(HandOverQueue<PingRequest*>& queue) : queue_(queue) {}
+
+    void Run() {
+        for (;;) {
+            DWORD wait = WaitUntilNextExpiry();
+            if (WaitForSingleObjectEx(queue_.ready(), wait, TRUE) == WAIT_OBJECT_0) Issue(queue_.Pop());
+            GiveUpExpired();
+        }
+    }
+
+private:
+    DWORD WaitUntilNextExpiry() {
+        if (waiting_.empty()) return INFINITE;
+        uint64_t now = clock_.Now(), next = waiting_.begin()->first;
+        return next <= now ? 0 : static_cast<DWORD>(next - now);
+    }
+
+    bool OpenHandle() {
+        if (handle_ == INVALID_HANDLE_VALUE) handle_ = icmp_->createFile();
+        return handle_ != INVALID_HANDLE_VALUE;
+    }
+
+    void Issue(PingRequest* request) {
+        if (!icmp_ || !OpenHandle()) return Finish(request, -1);
+        DWORD waited = GetTickCount() - request->addressKnownAt;
+        if (waited > request->timeoutMs) return Finish(request, -1);
+        DWORD left = request->timeoutMs - waited;
+        char noData = 0;
+        if (!icmp_->sendEcho2) {
+            DWORD replies = icmp_->sendEcho(handle_, request->address, &noData, 0, nullptr, request->reply.bytes,
+                                            kEchoReplySize, left);
+            return Finish(request, RoundTripOf(request->reply, replies));
+        }
+        request->waiting = &waiting_;
+        request->slot = waiting_.emplace(clock_.Now() + left + kGraceMs, request);
+        SetLastError(ERROR_SUCCESS);
+        DWORD replies = icmp_->sendEcho2(handle_, nullptr, OnEchoComplete, request, request->address, &noData, 0,
+                                         nullptr, request->reply.bytes, kEchoReplySize, left);
+        if (replies != 0) {
+            // Answered at once; a completion routine that may still come frees it.
+            waiting_.erase(request->slot);
+            Conclude(request, RoundTripOf(request->reply, replies));
+        } else if (GetLastError() != ERROR_IO_PENDING) {
+            waiting_.erase(request->slot);
+            Finish(request, -1);
+        }
+    }
+
+    void GiveUpExpired() {
+        uint64_t now = clock_.Now();
+        while (!waiting_.empty() && waiting_.begin()->first <= now) {
+            PingRequest* request = waiting_.begin()->second;
+            waiting_.erase(waiting_.begin());
+            Conclude(request, -1);
+        }
+    }
+
+    HandOverQueue<PingRequest*>& queue_;
+    const IcmpFunctions* icmp_ = Icmp();
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    Waiting waiting_;
+    Clock clock_;
+};
+
+DWORD WINAPI EchoThreadMain(void* pools) {
+    EchoThread(static_cast<Pools*>(pools)->echoes).Run();
+    return 0;
+}
+
+void SendEcho(Pools* pools, PingRequest* request) {
+    request->addressKnownAt = GetTickCount();
+    pools->echoes.Push(request);
+}
+
+DWORD WINAPI LookupThreadMain(void* parameter) {
+    auto* pools = static_cast<Pools*>(parameter);
+    for (;;) {
+        WaitForSingleObject(pools->lookups.ready(), INFINITE);
+        PingRequest* request = pools->lookups.Pop();
+        if (ResolveIPv4(request->name, &request->address))
+            SendEcho(pools, request);
+        else
+            Finish(request, -1);
+    }
+}
+
+int StartThreads(LPTHREAD_START_ROUTINE routine, Pools* pools, int count) {
+    int started = 0;
+    for (int i = 0; i < count; ++i) {
+        HANDLE thread =
+            CreateThread(nullptr, kStackReservation, routine, pools, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+        if (!thread) continue;
+        CloseHandle(thread);
+        ++started;
+    }
+    return started;
+}
+
+// Null when not even one thread of each pool could be started.
+Pools* ThePools() {
+    static Pools* pools = [] {
+        auto* p = new Pools;
+        if (!p->lookups.valid() || !p->echoes.valid()) return static_cast<Pools*>(nullptr);
+        if (StartThreads(EchoThreadMain, p, kEchoThreads) == 0) return static_cast<Pools*>(nullptr);
+        if (StartThreads(LookupThreadMain, p, kLookupThreads) == 0) return static_cast<Pools*>(nullptr);
+        return p;
+    }();
+    return pools;
+}
+
+}  // namespace
+
+void PingHostAsync(const Text& name, std::function<void(int)> done, int timeoutMs) {
+    Pools* pools = ThePools();
+    if (!pools || !StartSockets()) {
+        // Without its threads the ping still runs, here, so no check is lost.
+        done(PingHost(name, timeoutMs));
+        return;
+    }
+    auto* request = new PingRequest;
+    request->name = name;
+    request->done = std::move(done);
+    request->timeoutMs = static_cast<DWORD>(timeoutMs < 0 ? 0 : timeoutMs);
+    unsigned long dotted = inet_addr(name.c_str());
+    if (dotted != INADDR_NONE) {
+        request->address = dotted;
+        SendEcho(pools, request);
+    } else {
+        pools->lookups.Push(request);
+    }
+}

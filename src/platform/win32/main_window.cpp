@@ -40,6 +40,17 @@ void OnDestroy(MainWindowState& s) {
     if (!OtherProgramWindowExists(s.window)) PostQuitMessage(0);
 }
 
+// Gives the focus back to the control that had it (the list at first), so
+// keys such as Esc reach the window again after a dialog has closed.
+void OnActivate(MainWindowState& s, bool active) {
+    if (!active) {
+        HWND f = GetFocus();
+        if (f && IsChild(s.window, f)) s.focus = f;
+        return;
+    }
+    SetFocus(s.focus && IsWindow(s.focus) ? s.focus : s.list);
+}
+
 void OnStatusPressed(MainWindowState& s) {
     if (s.handlers->onStatusPress) s.handlers->onStatusPress();
 }
@@ -54,6 +65,7 @@ LRESULT CALLBACK MainProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     if (!s) return DefWindowProcW(w, msg, wp, lp);
     switch (msg) {
     case WM_CREATE: return CreateMainControls(*s) ? 0 : -1;
+    case WM_ACTIVATE: OnActivate(*s, LOWORD(wp) != WA_INACTIVE); return 0;
     case WM_NOTIFY: return OnNotify(*s, *reinterpret_cast<NMHDR*>(lp));
     case WM_TIMER: if (wp == kRepaintTimer) ShowPendingAppends(*s); return 0;
     case kViewRequest: if (!s->gone) RunViewRequest(*s, lp); return 0;

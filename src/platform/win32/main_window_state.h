@@ -13,6 +13,7 @@ struct MainWindowState {
     HWND list = nullptr;
     HWND label = nullptr;
     HFONT labelFont = nullptr;
+    HWND focus = nullptr;  // control that had the focus when the window was left
     bool gone = false;  // WM_DESTROY has run: requests do nothing
     // Appends stream in with the list's redraw off; they are shown in batches.
     bool redrawSuspended = false;

@@ -9,6 +9,13 @@ if(NOT QY_XVFB OR NOT QY_XDOTOOL OR NOT QY_IMPORT)
   return()
 endif()
 
+add_executable(qy_main_view_check ${CMAKE_CURRENT_LIST_DIR}/main_view_check.cpp)
+target_include_directories(qy_main_view_check PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(qy_main_view_check PRIVATE -Wl,--start-group ${QY_CORE_LIBS} qy_platform_win32 -Wl,--end-group)
+add_test(NAME e2e_main_view
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/main_view.sh $<TARGET_FILE:qingyu_share> $<TARGET_FILE:qy_main_view_check>)
+set_tests_properties(e2e_main_view PROPERTIES RESOURCE_LOCK wine_prefix TIMEOUT 90 LABELS e2e)
+
 foreach(script start_scan_esc open_computer reload_menu_company)
   add_test(NAME e2e_${script}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${script}.sh $<TARGET_FILE:qingyu_share>)

@@ -1,8 +1,10 @@
-// Drives MainView against the real MainWindow: requests from a background
-// thread, the batched appends (their cost is printed), and the end with
-// threads still sending requests. Prints each failed check and exits with 1
+// Checks the real MainWindow as it is created (caption, frame, place, the
+// controls' settings), then drives MainView against it: requests from a
+// background thread, the batched appends (their cost is printed), and the end
+// with threads still sending requests. Prints each failed check and exits with 1
 // if there was one; the end itself must not hang (the script times it).
 #include <windows.h>
+#include <commctrl.h>
 
 #include <atomic>
 #include <cstdio>
@@ -33,6 +35,80 @@ void Hammer(int) {
         ListSetImageIfText(0, "late", kImageAnswered);
         StatusSetText("x");
     }
+}
+
+std::wstring WindowText(HWND w) {
+    wchar_t buffer[256] = {};
+    GetWindowTextW(w, buffer, 256);
+    return buffer;
+}
+
+// The first child of that class, walking the Z order from the top.
+HWND ChildOfClass(HWND parent, const wchar_t* cls) {
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(c, name, 64);
+        if (lstrcmpiW(name, cls) == 0) return c;
+    }
+    return nullptr;
+}
+
+bool HasBox(HWND child, int left, int top, int width, int height) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r.left == left && r.top == top && r.right - r.left == width && r.bottom - r.top == height;
+}
+
+// Runs as the created event: every control exists, nothing is shown yet.
+void CheckCreatedWindow() {
+    HWND main = FindWindowW(nullptr, L"青屿文件共享 6.0");
+    Check(main != nullptr, "MainWindow with its first caption");
+    if (!main) return;
+    Check(!IsWindowVisible(main), "not yet shown in the created event");
+    RECT r;
+    GetWindowRect(main, &r);
+    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    Check(r.right - r.left == 525 && r.bottom - r.top == 352, "outer size 525 x 352");
+    Check(r.left == (sw - 525) / 2 && r.top == (sh - 352) / 2, "centred on the screen");
+    LONG style = GetWindowLongW(main, GWL_STYLE);
+    Check((style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)) == (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX) &&
+              !(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)),
+          "fixed frame, close box and minimise button, no maximise");
+    Check(GetMenu(main) == nullptr, "no menu bar");
+
+    HWND list = ChildOfClass(main, L"SysListView32");
+    Check(list != nullptr, "ComputerList exists");
+    if (!list) return;
+    Check(HasBox(list, 0, 0, 520, 300), "ComputerList at 0,0 520 x 300");
+    LONG ls = GetWindowLongW(list, GWL_STYLE);
+    const LONG wanted = LVS_ICON | LVS_AUTOARRANGE | LVS_ALIGNTOP | LVS_SINGLESEL | WS_TABSTOP;
+    const LONG unwanted = LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_SORTASCENDING | LVS_SORTDESCENDING |
+                          LVS_SHAREIMAGELISTS | LVS_NOLABELWRAP;
+    Check((ls & wanted) == wanted && !(ls & unwanted) && (ls & LVS_TYPEMASK) == LVS_ICON, "ComputerList styles");
+    Check(GetWindowLongW(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, "ComputerList sunken edge");
+    Check(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) == (LVS_EX_INFOTIP | LVS_EX_SUBITEMIMAGES),
+          "ComputerList extended styles exactly info tips and sub-item images");
+    Check(ListView_GetBkColor(list) == RGB(255, 255, 255) && ListView_GetTextColor(list) == RGB(0, 0, 0) &&
+              ListView_GetTextBkColor(list) == RGB(255, 255, 255),
+          "ComputerList colours");
+    HIMAGELIST images = ListView_GetImageList(list, LVSIL_NORMAL);
+    int cx = 0, cy = 0;
+    Check(images && ImageList_GetImageCount(images) == 2 && ImageList_GetIconSize(images, &cx, &cy) && cx == 58 &&
+              cy == 58,
+          "two computer images of 58 x 58");
+    Check(ListView_GetItemCount(list) == 0, "the list starts empty");
+
+    HWND label = GetWindow(main, GW_CHILD);  // topmost child
+    Check(label != list && label != nullptr, "StatusLabel in front of ComputerList");
+    if (!label || label == list) return;
+    Check(HasBox(label, 0, 298, 520, 24), "StatusLabel at 0,298 520 x 24");
+    Check(WindowText(label) == L"快速获取请单击空白处。正在获取在线计算机，请稍后。。。", "StatusLabel's first text");
+    LOGFONTW f = {};
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    Check(font && GetObjectW(font, sizeof f, &f) && f.lfHeight == -14 && f.lfWeight == 400 &&
+              f.lfCharSet == GB2312_CHARSET && f.lfFaceName[0] == 0 && !f.lfItalic && !f.lfUnderline,
+          "StatusLabel font");
 }
 
 void Worker(int) {
@@ -77,7 +153,10 @@ int main() {
     Check(ListAppend("early", kImageUnanswered) == -1, "append before the window exists");
     Check(ListCount() == 0 && ListItemText(0).empty(), "reads before the window exist are empty");
     MainWindowHandlers h;
-    h.onCreated = [] { StartThread(Worker, 0); };
+    h.onCreated = [] {
+        CheckCreatedWindow();
+        StartThread(Worker, 0);
+    };
     int code = RunMainWindow(h);
     g_gone = true;
     Check(code == 0, "RunMainWindow returns 0");

@@ -6,8 +6,25 @@
 
 namespace fake {
 
+namespace {
+
+void RemoveTempRoot(State& s) {
+    if (s.tempRoot.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(s.tempRoot, ignored);
+    s.tempRoot.clear();
+}
+
+// Removes the last test's folder when the test program ends.
+struct Cleanup {
+    ~Cleanup() { RemoveTempRoot(S()); }
+};
+
+}  // namespace
+
 State& S() {
     static State state;
+    static Cleanup cleanup;
     return state;
 }
 
@@ -32,10 +49,7 @@ void Reset() {
     WaitForThreads();
     State& s = S();
     std::lock_guard<std::mutex> lock(s.mutex);
-    if (!s.tempRoot.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(s.tempRoot, ignored);
-    }
+    RemoveTempRoot(s);
     char pattern[] = "/tmp/qy-fake-XXXXXX";
     const char* made = mkdtemp(pattern);
     s.tempRoot = made ? made : "/tmp";

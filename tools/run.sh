@@ -11,10 +11,10 @@ export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
 export WINEDEBUG=-all LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 [ -f "$exe" ] || { echo "run: no $exe (make dist builds it)" >&2; exit 1; }
 
-"$here/tools/wine-prefix.sh" start
 stop_server() { "$here/tools/wine-prefix.sh" stop; }
 
 if [ -n "${DISPLAY:-}" ]; then
+  "$here/tools/wine-prefix.sh" start
   wine "$exe" </dev/null
   rc=$?
   stop_server
@@ -39,6 +39,7 @@ for n in $(seq 99 199); do
 done
 [ -n "$xvfb_pid" ] || { echo "run: no X server could be started" >&2; exit 1; }
 export DISPLAY=:$n
+"$here/tools/wine-prefix.sh" start
 # No window manager: let Wine draw the frame and caption itself.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
 

@@ -119,6 +119,12 @@ file_is() {  # path expected-file
 
 visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
 
+# Pixels of the answered picture's blue screen in a square (client coordinates).
+blue_pixels() {  # x y size
+  import -window root -crop "$3x$3+$((client_x + $1))+$((client_y + $2))" +repage "$work/crop.png" 2>/dev/null
+  convert "$work/crop.png" txt:- | grep -c '#[0-3][0-9A-F][4-9A][0-9A-F][A-F][0-9A-F]'
+}
+
 # Number of colours in a square of the screen (client coordinates).
 colours_at() {  # x y size
   import -window root -crop "$3x$3+$((client_x + $1))+$((client_y + $2))" +repage "$work/crop.png" 2>/dev/null

@@ -14,8 +14,11 @@ wait_for 10 caption_is "xx公司局域网文件共享---计算机名：$name" ||
   fail "caption is '$(xdotool getwindowname "$window")'"
 wait_for 15 file_is "$(scan_cache)" "$work/expected-cache" ||
   fail "scan cache: $(od -c "$(scan_cache)" 2>&1 | head -5)"
-# The answering computers have the coloured picture: blue screen pixels.
-[ "$(colours_at 20 15 20)" -gt 3 ] || fail "the first computer's picture is missing"
+# localhost answers its ping and turns to the coloured picture; 财务室 does
+# not resolve and stays grey.
+wait_for 5 eval '[ "$(blue_pixels 35 20 20)" -gt 50 ]' || fail "localhost did not get the coloured picture"
+[ "$(colours_at 135 20 20)" -gt 3 ] || fail "财务室 has no picture"
+[ "$(blue_pixels 135 20 20)" = 0 ] || fail "财务室 got the coloured picture"
 
 escape_in_main
 wait_exit 20

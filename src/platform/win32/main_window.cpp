@@ -65,7 +65,9 @@ LRESULT CALLBACK MainProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     if (!s) return DefWindowProcW(w, msg, wp, lp);
     switch (msg) {
     case WM_CREATE: return CreateMainControls(*s) ? 0 : -1;
-    case WM_ACTIVATE: OnActivate(*s, LOWORD(wp) != WA_INACTIVE); return 0;
+    case WM_ACTIVATE:
+        if (!HIWORD(wp)) OnActivate(*s, LOWORD(wp) != WA_INACTIVE);  // not while minimised
+        return 0;
     case WM_NOTIFY: return OnNotify(*s, *reinterpret_cast<NMHDR*>(lp));
     case WM_TIMER: if (wp == kRepaintTimer) ShowPendingAppends(*s); return 0;
     case kViewRequest: if (!s->gone) RunViewRequest(*s, lp); return 0;

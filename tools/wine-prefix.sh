@@ -37,6 +37,19 @@ start_display() {
   local pid=$!
   for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
   echo ":$n $pid" > "$display_file"
+  # The display lives only as long as the prefix's server, however that ends.
+  setsid "$here/tools/wine-prefix.sh" watch-display "$pid" >/dev/null 2>&1 </dev/null &
+}
+
+watch_display() {
+  local pid=$1
+  for _ in $(seq 300); do server_running && break; sleep 0.1; done
+  while kill -0 "$pid" 2>/dev/null && server_running; do sleep 5; done
+  kill "$pid" 2>/dev/null
+  if [ -f "$display_file" ]; then
+    read -r _ recorded < "$display_file"
+    [ "$recorded" = "$pid" ] && rm -f "$display_file"
+  fi
 }
 
 use_display() {
@@ -81,6 +94,9 @@ stop)
   ;;
 running)
   server_running
+  ;;
+watch-display)
+  watch_display "$2"
   ;;
 *)
   echo "usage: $0 start [SECONDS] | stop | running" >&2

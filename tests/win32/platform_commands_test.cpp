@@ -133,6 +133,17 @@ TEST_F(Commands, ProcessStillRunningAtTheBoundIsLeftRunning) {
     EXPECT_EQ(Runs(1).size(), 1u);
 }
 
+TEST_F(Commands, GrandchildHoldingTheOutputDoesNotDelayTheEnd) {
+    ScopedVariable logVar(L"QY_RECORD_LOG", WideLog());
+    ScopedVariable waitVar(L"QY_RECORD_WAIT_MS", L"1500");
+    CommandOutcome out = RunCommandAndWait("cmd /c \"start /b \"\" \"" + recorder_ + "\" & echo parent\"", 20000);
+    EXPECT_TRUE(out.finished);
+    EXPECT_NE(out.output.find("parent"), Text::npos) << out.output;
+    // The grandchild, which inherited the output, has not ended yet.
+    EXPECT_TRUE(ReadRecorderLog(log_).empty());
+    EXPECT_EQ(Runs(1).size(), 1u);
+}
+
 TEST_F(Commands, RunCommandAndWaitReportsWhatCannotStart) {
     CommandOutcome out = RunCommandAndWait("\"" + WorkFolder() + "没有这个程序.exe\"", 5000);
     EXPECT_FALSE(out.started);

@@ -8,19 +8,29 @@ namespace {
 
 const DWORD kPipeBuffer = 64 * 1024;
 const DWORD kPollMs = 10;
+// After the process has ended, how long output still trickling in is awaited
+// while something (a grandchild) keeps the pipe open.
+const DWORD kAfterEndMs = 100;
 
 // Takes what is in the pipe now without ever blocking: a grandchild may hold
-// the write end open long after the process itself has ended.
-void DrainAvailable(HANDLE pipe, Text& output) {
+// the write end open long after the process itself has ended. Returns false
+// once every writer has closed the pipe and it is empty.
+bool DrainAvailable(HANDLE pipe, Text& output) {
     char chunk[8192];
     for (;;) {
         DWORD available = 0;
-        if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) || available == 0) return;
+        if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) return false;
+        if (available == 0) return true;
         DWORD got = 0;
         DWORD want = available < sizeof chunk ? available : DWORD(sizeof chunk);
-        if (!ReadFile(pipe, chunk, want, &got, nullptr) || got == 0) return;
+        if (!ReadFile(pipe, chunk, want, &got, nullptr) || got == 0) return false;
         output.append(chunk, got);
     }
+}
+
+void DrainAfterEnd(HANDLE pipe, Text& output) {
+    DWORD start = GetTickCount();
+    while (DrainAvailable(pipe, output) && GetTickCount() - start < kAfterEndMs) Sleep(5);
 }
 
 // The child's stdin reads as empty, so a tool that asks a question ends
@@ -61,10 +71,11 @@ CommandOutcome RunCommandAndWait(const Text& commandLine, int timeoutMs, const T
         DWORD elapsed = GetTickCount() - start;
         DWORD wait = elapsed >= bound ? 0 : (bound - elapsed < kPollMs ? bound - elapsed : kPollMs);
         DWORD state = WaitForSingleObject(process.process.get(), wait);
-        DrainAvailable(readEnd.get(), outcome.output);
         if (state == WAIT_OBJECT_0) break;
+        DrainAvailable(readEnd.get(), outcome.output);
         if (state != WAIT_TIMEOUT || elapsed >= bound) return outcome;  // left running
     }
+    DrainAfterEnd(readEnd.get(), outcome.output);
     DWORD code = 0;
     if (GetExitCodeProcess(process.process.get(), &code)) {
         outcome.finished = true;

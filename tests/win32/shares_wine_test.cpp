@@ -187,6 +187,7 @@ TEST(SharesWine, GuestSharingBatchRunsInWorkFolderAndImportsTheRegistryFile) {
     DeleteFileAt(work + "开启共享.reg");
 
     PressKeyInConsole();
+    MessageCatcher catcher;  // the warning on Windows 7
     EnableGuestSharing();
     DWORD start = GetTickCount();
     std::vector<RecordedRun> runs;
@@ -204,6 +205,13 @@ TEST(SharesWine, GuestSharingBatchRunsInWorkFolderAndImportsTheRegistryFile) {
     EXPECT_NE(runs[3].commandLine.find("vbscript:msgbox("), Text::npos) << runs[3].commandLine;
     for (size_t i = 2; i < 4; ++i) EXPECT_EQ(runs[i].folder + "\\", work) << runs[i].commandLine;
 
+    bool warns = SystemName() == "Windows 7" && MessagesAppear();
+    auto shown = catcher.Wait(warns ? 1 : 0, 0);
+    ASSERT_EQ(shown.size(), warns ? 1u : 0u);
+    if (warns) {
+        EXPECT_EQ(shown[0].text, "你的操作系统为win7，要在管理员权限下才可以改名。你可以关闭软件，右击，用管理员的方式运行");
+        EXPECT_EQ(shown[0].icon, 48);
+    }
     EXPECT_EQ(ReadWholeFile(work + "共享.bat").size(), 1720u);
     for (const auto& d : dwords) EXPECT_TRUE(HasDword(d.first, d.second)) << d.first;
     for (const auto& t : texts) EXPECT_EQ(RegReadText(RegRoot::LocalMachine, t.first), t.second) << t.first;

@@ -16,7 +16,7 @@ add_test(NAME e2e_main_view
          COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/main_view.sh $<TARGET_FILE:qingyu_share> $<TARGET_FILE:qy_main_view_check>)
 set_tests_properties(e2e_main_view PROPERTIES RESOURCE_LOCK wine_prefix TIMEOUT 90 LABELS e2e)
 
-foreach(script start_scan_esc open_computer reload_menu_company)
+foreach(script start_scan_esc open_computer reload_menu_company shares_window)
   add_test(NAME e2e_${script}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${script}.sh $<TARGET_FILE:qingyu_share>)
   set_tests_properties(e2e_${script} PROPERTIES RESOURCE_LOCK wine_prefix TIMEOUT 90 LABELS e2e)

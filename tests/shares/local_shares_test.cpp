@@ -30,12 +30,14 @@ protected:
 };
 
 TEST_F(LocalSharesTest, ListsSharesNewestFirstCutByTheNameLength) {
-    fake::SetShares("办公室", {"\\\\办公室\\A", "\\\\办公室\\资料", "\\\\办公室\\Local Disk (E)",
-                               "\\\\办公室\\打印机"});
+    // The computer part is cut by its length, not compared: OFFICE has as
+    // many bytes as 办公室.
+    fake::SetShares("办公室", {"\\\\办公室\\A", "\\\\办公室\\资料", "\\\\OFFICE\\旧名",
+                               "\\\\办公室\\Local Disk (E)", "\\\\办公室\\打印机"});
     ShowLocalShares();
     EXPECT_EQ(LocalComputerName(), "办公室");
     EXPECT_TRUE(fake::ShareWindowOpen());
-    EXPECT_EQ(fake::ShareListItems(), (std::vector<Text>{"打印机", "Local Disk (E)", "资料", "A"}));
+    EXPECT_EQ(fake::ShareListItems(), (std::vector<Text>{"打印机", "Local Disk (E)", "旧名", "资料", "A"}));
     EXPECT_TRUE(fake::Messages().empty());
 }
 

@@ -2,13 +2,22 @@
 # Installs the test network provider in the test prefix: the DLL goes to
 # system32 and is registered the way Windows network providers are. Run by
 # tools/wine-prefix.sh once the server is up; safe to run again.
-# The DLL is $QY_TESTNP_DLL, else the one of the win64 build.
+# The DLL is $QY_TESTNP_DLL, else the one of the win64 build, else the newest
+# x86-64 one of any build folder (they are all built from the same source).
 set -uo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
 export WINEDEBUG=-all
+
+is_x64() { x86_64-w64-mingw32-objdump -f "$1" 2>/dev/null | grep -q 'x86-64'; }
 dll=${QY_TESTNP_DLL:-$here/build/win64/qytestnp.dll}
-[ -f "$dll" ] || { echo "setup-prefix: no $dll, test network provider not installed" >&2; exit 0; }
+if [ ! -f "$dll" ]; then
+  dll=
+  for candidate in $(ls -t "$here"/build/*/qytestnp.dll 2>/dev/null); do
+    if is_x64 "$candidate"; then dll=$candidate; break; fi
+  done
+fi
+[ -n "$dll" ] || { echo "setup-prefix: no qytestnp.dll built, test network provider not installed" >&2; exit 0; }
 
 name=QyTestNp
 cp -f "$dll" "$WINEPREFIX/drive_c/windows/system32/qytestnp.dll"

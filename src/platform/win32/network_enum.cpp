@@ -22,8 +22,9 @@ struct EnumHandle {
 };
 
 // Every entry below `container` (null: the top level), in the order the
-// network gives them. An enumeration ends at ERROR_NO_MORE_ITEMS or at any
-// error, keeping what it gathered until then.
+// network gives them, until `take` says it has enough. An enumeration ends at
+// ERROR_NO_MORE_ITEMS, at any error, or at a call that gives nothing, keeping
+// what it gathered until then.
 template <typename Take>
 void Enumerate(NETRESOURCEW* container, DWORD type, DWORD usage, Take take) {
     EnumHandle handle;
@@ -39,7 +40,7 @@ void Enumerate(NETRESOURCEW* container, DWORD type, DWORD usage, Take take) {
             buffer.resize(size);
             continue;
         }
-        if (result != NO_ERROR) return;
+        if (result != NO_ERROR || count == 0) return;
         const auto* entries = reinterpret_cast<const NETRESOURCEW*>(buffer.data());
         for (DWORD i = 0; i < count; ++i)
             if (!take(entries[i])) return;

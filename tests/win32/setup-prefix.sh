@@ -20,7 +20,12 @@ fi
 [ -n "$dll" ] || { echo "setup-prefix: no qytestnp.dll built, test network provider not installed" >&2; exit 0; }
 
 name=QyTestNp
-cp -f "$dll" "$WINEPREFIX/drive_c/windows/system32/qytestnp.dll"
+# Replaced only when it differs, and by a rename, so a test starting meanwhile
+# never loads a half-written DLL.
+target=$WINEPREFIX/drive_c/windows/system32/qytestnp.dll
+if ! cmp -s "$dll" "$target"; then
+  cp -f "$dll" "$target.new" && mv -f "$target.new" "$target"
+fi
 
 reg() { wine reg add "$@" /f >/dev/null 2>&1 </dev/null; }
 reg 'HKLM\System\CurrentControlSet\Control\NetworkProvider\Order' /v ProviderOrder /t REG_SZ /d "$name"

@@ -54,8 +54,9 @@ void Finish(PingRequest* request, int result) {
     delete request;
 }
 
-// GetTickCount extended to 64 bits; each echo thread keeps its own and reads
-// it at least once per wait, far more often than every 49 days.
+// GetTickCount extended to 64 bits, one per echo thread. It only moves
+// forward, which is all the deadlines of that thread need, even across the
+// 49-day wrap of the tick count.
 class Clock {
 public:
     uint64_t Now() {

@@ -1,40 +1,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <vector>
-
 #include "platform/dialogs.h"
 #include "platform/win32/text_convert.h"
-
-namespace {
-
-BOOL CALLBACK CollectEnabled(HWND window, LPARAM windows) {
-    if (IsWindowVisible(window) && IsWindowEnabled(window))
-        reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
-// The browser disables only its owner; the program's other windows of this
-// thread must not take input while it is up either. The owner is left to the
-// browser, which re-enables it before giving it back the activation.
-class OtherWindowsDisabled {
-public:
-    explicit OtherWindowsDisabled(HWND owner) {
-        std::vector<HWND> all;
-        EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&all));
-        for (HWND w : all)
-            if (w != owner) windows_.push_back(w), EnableWindow(w, FALSE);
-    }
-    ~OtherWindowsDisabled() {
-        for (HWND w : windows_)
-            if (IsWindow(w)) EnableWindow(w, TRUE);
-    }
-
-private:
-    std::vector<HWND> windows_;
-};
-
-}  // namespace
+#include "platform/win32/thread_windows.h"
 
 Text BrowseForFolder(const Text& title) {
     std::wstring caption = Wide(title);
@@ -47,7 +16,10 @@ Text BrowseForFolder(const Text& title) {
 
     LPITEMIDLIST chosen;
     {
-        OtherWindowsDisabled disabled(info.hwndOwner);
+        // The browser disables only its owner; the program's other windows
+        // must not take input while it is up either. The owner is left to the
+        // browser, which re-enables it before giving it back the activation.
+        ThreadWindowsDisabled disabled(info.hwndOwner);
         chosen = SHBrowseForFolderW(&info);
     }
     if (!chosen) return Text();

@@ -2,48 +2,21 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <vector>
-
 #include "platform/ui.h"
 #include "platform/win32/main_window_resources.h"
 #include "platform/win32/share_window_layout.h"
 #include "platform/win32/share_window_list.h"
 #include "platform/win32/text_convert.h"
+#include "platform/win32/thread_windows.h"
 
 namespace {
 
 const wchar_t kShareWindowClass[] = L"QingyuLocalShares";
 enum ControlId { kListId = 101, kRefreshId = 102, kDeleteId = 103 };
 
-BOOL CALLBACK CollectEnabled(HWND window, LPARAM windows) {
-    if (IsWindowVisible(window) && IsWindowEnabled(window))
-        reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
-// The program's other top-level windows take no input while the window is
-// up. They are enabled again before it goes, so one of them gets the
-// activation back instead of another program.
-class OtherWindowsDisabled {
-public:
-    OtherWindowsDisabled() {
-        EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&windows_));
-        for (HWND w : windows_) EnableWindow(w, FALSE);
-    }
-    ~OtherWindowsDisabled() { Restore(); }
-    void Restore() {
-        for (HWND w : windows_)
-            if (IsWindow(w)) EnableWindow(w, TRUE);
-        windows_.clear();
-    }
-
-private:
-    std::vector<HWND> windows_;
-};
-
 struct ShareWindowState {
     const ShareWindowHandlers* handlers = nullptr;
-    OtherWindowsDisabled* disabled = nullptr;
+    ThreadWindowsDisabled* disabled = nullptr;
     HWND window = nullptr;
     HWND list = nullptr;
     ListViewShareList* shareList = nullptr;
@@ -150,7 +123,7 @@ void RunShareWindow(const ShareWindowHandlers& handlers) {
     if (!RegisterShareWindowClass(instance)) return;
 
     HWND previous = GetActiveWindow();
-    OtherWindowsDisabled disabled;
+    ThreadWindowsDisabled disabled;
     // An owned window gets no task-bar button; the owner is a hidden window
     // of its own, since MainWindow must not own it.
     HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);

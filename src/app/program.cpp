@@ -15,16 +15,13 @@ MainWindowHandlers ProgramHandlers() {
     h.onListClick = OnComputerListClick;
     h.onStatusPress = OpenHelp;
     h.onMenuItem = RunMenuItem;
+    h.onEnd = ReleaseProgramTexts;
     for (size_t i = 0; i < kContextMenuSize; ++i) h.menuItems.push_back(kContextMenu[i].text);
     return h;
 }
 
 }  // namespace
 
-int RunProgram() {
-    int code = RunMainWindow(ProgramHandlers());
-    // No window, no run: the exit routine belongs to a run that happened.
-    if (code == -1) return code;
-    ReleaseProgramTexts();
-    return code;
-}
+// The exit routine runs only after a run that happened: when the window
+// cannot be created the result is -1 and nothing else is done.
+int RunProgram() { return RunMainWindow(ProgramHandlers()); }

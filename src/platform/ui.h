@@ -9,6 +9,8 @@ struct MainWindowHandlers {
     std::function<void()> onListClick;        // NM_CLICK, item or empty space
     std::function<void(int)> onMenuItem;      // 1-based item of the context menu
     std::function<void()> onStatusPress;      // left button down on the label
+    std::function<void()> onEnd;              // the exit routine: after the message
+                                              // loop, before the thread is released
     TextList menuItems;                       // texts of the context menu, in order
 };
 

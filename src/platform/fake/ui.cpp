@@ -9,6 +9,7 @@ int RunMainWindow(const MainWindowHandlers& handlers) {
         fake::S().mainHandlers = handlers;
     }
     if (handlers.onCreated) handlers.onCreated();
+    if (handlers.onEnd) handlers.onEnd();
     return 0;
 }
 

@@ -146,6 +146,7 @@ int RunMainWindow(const MainWindowHandlers& handlers) {
         UpdateWindow(main);
         code = MessageLoop(main);
     }
+    if (handlers.onEnd) handlers.onEnd();
     OleUninitialize();
     return code;
 }

@@ -117,6 +117,14 @@ file_is() {  # path expected-file
   [ -f "$1" ] && cmp -s "$1" "$2"
 }
 
+# A picture of MainWindow beside the exe, for a person to look at.
+save_screenshot() {  # name
+  local geometry
+  geometry=$(xdotool getwindowgeometry "$window" | awk '/Position/ { split($2, p, ","); x = p[1]; y = p[2] }
+                                                     /Geometry/ { split($2, s, "x"); print s[1] "x" s[2] "+" x "+" y }')
+  import -window root -crop "$geometry" +repage "$build/e2e-$1.png" 2>/dev/null
+}
+
 visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
 
 # Pixels of the answered picture's blue screen in a square (client coordinates).

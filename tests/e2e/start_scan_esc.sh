@@ -19,6 +19,7 @@ wait_for 15 file_is "$(scan_cache)" "$work/expected-cache" ||
 wait_for 5 eval '[ "$(blue_pixels 35 20 20)" -gt 50 ]' || fail "localhost did not get the coloured picture"
 [ "$(colours_at 135 20 20)" -gt 3 ] || fail "财务室 has no picture"
 [ "$(blue_pixels 135 20 20)" = 0 ] || fail "财务室 got the coloured picture"
+save_screenshot scan
 
 escape_in_main
 wait_exit 20

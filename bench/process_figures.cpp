@@ -38,3 +38,15 @@ double SecondsSince(unsigned long long startCounter) {
     QueryPerformanceFrequency(&frequency);
     return static_cast<double>(CounterNow() - startCounter) / static_cast<double>(frequency.QuadPart);
 }
+
+double SecondsSinceProcessStart() {
+    FILETIME created, exited, kernel, user, now;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return -1;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER a, b;
+    a.LowPart = created.dwLowDateTime;
+    a.HighPart = created.dwHighDateTime;
+    b.LowPart = now.dwLowDateTime;
+    b.HighPart = now.dwHighDateTime;
+    return static_cast<double>(b.QuadPart - a.QuadPart) / 1e7;
+}

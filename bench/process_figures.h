@@ -10,3 +10,5 @@ ProcessMemory PeakMemory();
 int LiveThreads();
 double SecondsSince(unsigned long long startCounter);
 unsigned long long CounterNow();
+// Seconds from this process's creation to now, by the system clock.
+double SecondsSinceProcessStart();

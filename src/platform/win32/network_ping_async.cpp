@@ -3,12 +3,14 @@
 // (which block in gethostbyname) run on a small pool; echoes are issued with
 // IcmpSendEcho2 by a few threads that wait alertably, so each completion
 // routine runs on the thread that issued its echo.
+#include <atomic>
 #include <cstdint>
 #include <map>
 
 #include "platform/network.h"
 #include "platform/win32/network_icmp.h"
 #include "platform/win32/network_queue.h"
+#include "platform/win32/ping_observer.h"
 
 namespace {
 
@@ -44,9 +46,16 @@ struct Pools {
     HandOverQueue<PingRequest*> echoes;
 };
 
+std::atomic<PingEndObserver> g_endObserver{nullptr};
+
+void Ended(const Text& name, int result) {
+    if (PingEndObserver observer = g_endObserver.load(std::memory_order_relaxed)) observer(name, result);
+}
+
 void Conclude(PingRequest* request, int result) {
     request->concluded = true;
     request->done(result);
+    Ended(request->name, result);
 }
 
 void Finish(PingRequest* request, int result) {
@@ -198,11 +207,15 @@ Pools* ThePools() {
 
 }  // namespace
 
+void SetPingEndObserver(PingEndObserver observer) { g_endObserver.store(observer); }
+
 void PingHostAsync(const Text& name, std::function<void(int)> done, int timeoutMs) {
     Pools* pools = ThePools();
     if (!pools || !StartSockets()) {
         // Without its threads the ping still runs, here, so no check is lost.
-        done(PingHost(name, timeoutMs));
+        int result = PingHost(name, timeoutMs);
+        done(result);
+        Ended(name, result);
         return;
     }
     auto* request = new PingRequest;

@@ -1,0 +1,62 @@
+#!/bin/bash
+# Runs scan_bench over 10,240 computers of the test network provider.
+# Usage: scan-bench.sh answering|silent SCAN_BENCH_EXE FIRST_PAINT_MIN_EXE [COUNT]
+#   answering  in the build's prefix (tools/wine-run); every computer is a
+#              127.0.y.x address, so every one answers. The minimal window
+#              program runs first, for its start-to-first-paint figure.
+#   silent     the same network where none answers: a private network
+#              namespace whose loopback ignores echo requests, so nothing
+#              leaves this machine; Wine runs there with its own server and
+#              X display, in a prefix of its own. Needs root for unshare.
+# Prints figures only.
+set -uo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+run=$1
+exe=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+minimal=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
+count=${4:-10240}
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+
+if [ "$run" = answering ]; then
+  echo "== a minimal window program, three runs =="
+  for _ in 1 2 3; do "$here/tools/wine-run" "$minimal" >"$out" 2>&1 </dev/null; cat "$out"; done
+  echo "== every computer answers (loopback addresses) =="
+  "$here/tools/wine-run" "$exe" answering "$count" >"$out" 2>&1 </dev/null; cat "$out"
+  exit 0
+fi
+
+if ! unshare -n true 2>/dev/null; then
+  echo "scan-bench silent: skipped, a private network namespace needs root"
+  exit 0
+fi
+if ! command -v Xvfb >/dev/null; then
+  echo "scan-bench silent: skipped, Xvfb is missing"
+  exit 0
+fi
+export WINEPREFIX=${QY_BENCH_PREFIX:-$(dirname "$exe")/bench-wineprefix}
+export QY_TESTNP_DLL=$(dirname "$exe")/qytestnp.dll
+export WINEDEBUG=-all LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+unshare -n bash -s "$here" "$exe" "$count" "$out" <<'INSIDE'
+here=$1 exe=$2 count=$3 out=$4
+ip link set lo up
+echo 1 > /proc/sys/net/ipv4/icmp_echo_ignore_all
+n=90
+while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+xvfb=$!
+for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+export DISPLAY=:$n
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 </dev/null
+  wineserver -w
+fi
+wineserver -p
+wine reg query 'HKCU\Software\Wine' >/dev/null 2>&1 </dev/null
+"$here/tests/win32/setup-prefix.sh" >/dev/null 2>&1 </dev/null
+echo "== no computer answers (loopback addresses, echo ignored) =="
+wine "$exe" silent "$count" >"$out" 2>&1 </dev/null; cat "$out"
+wineserver -k
+kill "$xvfb"
+INSIDE

@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
     Print("floor: plain cross-thread insertions, same count", floor, "s");
     Print("ratio of the pass to the floor", floor > 0 ? f.secondsToCache / floor : 0, "");
     PrintCount("items appended", f.appended, count);
+    Print("pass start to the first append", f.secondsToFirstAppend, "s");
+    Print("pass start to the last append", f.secondsToLastAppend, "s");
     PrintCount("checks completed (answered or timed out)", f.ended, count);
     PrintCount("checks answered", f.answered, count);
     PrintCount("items coloured", f.coloured, count);

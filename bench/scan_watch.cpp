@@ -103,8 +103,10 @@ ScanFigures CollectScanFigures() {
     f.coloured = static_cast<int>(g_coloured);
     f.secondsToCache = Seconds(g_passStart, g_scanEnd);
     f.secondsToFirstPaint = g_firstPaint;
-    unsigned long long lastColour = 0, lastEnd = 0;
+    unsigned long long lastColour = 0, lastEnd = 0, firstAppend = ~0ULL, lastAppend = 0;
     for (const Item& item : g_items) {
+        if (item.appendedAt && item.appendedAt < firstAppend) firstAppend = item.appendedAt;
+        if (item.appendedAt > lastAppend) lastAppend = item.appendedAt;
         if (item.colouredAt > lastColour) lastColour = item.colouredAt;
         if (item.endedAt > lastEnd) {
             lastEnd = item.endedAt;
@@ -115,6 +117,8 @@ ScanFigures CollectScanFigures() {
             if (lag > f.worstEndAfterAppend) f.worstEndAfterAppend = lag;
         }
     }
+    f.secondsToFirstAppend = lastAppend ? Seconds(g_passStart, firstAppend) : 0;
+    f.secondsToLastAppend = Seconds(g_passStart, lastAppend);
     f.secondsToLastColour = Seconds(g_passStart, lastColour);
     f.secondsToLastEnd = Seconds(g_passStart, lastEnd);
     return f;

@@ -17,6 +17,8 @@ struct ScanFigures {
     int answered = 0;   // of those, with a round-trip time
     int coloured = 0;   // items given the answered picture
     double secondsToCache = 0;       // pass start to NeighbourhoodScan's return
+    double secondsToFirstAppend = 0; // pass start to the first item (the network asked)
+    double secondsToLastAppend = 0;
     double secondsToLastColour = 0;  // pass start to the last colouring
     double secondsToLastEnd = 0;     // pass start to the last check's end
     double worstEndAfterAppend = 0;  // longest append-to-end of any item

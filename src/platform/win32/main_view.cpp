@@ -7,11 +7,15 @@
 // pointer. It cannot hang at the end either: once MainWindow is destroyed its
 // handle is invalid and SendMessage returns at once, and the "gone" flag stops
 // new requests before that.
+//
+// Reads of item texts and of the count need no request: they come from the
+// copy the requests keep (main_view_texts.h).
 #include <atomic>
 #include <functional>
 #include <string>
 
 #include "platform/main_view.h"
+#include "platform/win32/main_view_texts.h"
 #include "platform/win32/main_window_state.h"
 #include "platform/win32/text_convert.h"
 
@@ -22,6 +26,12 @@ using Request = std::function<void(MainWindowState&)>;
 std::atomic<HWND> g_window{nullptr};
 std::atomic<DWORD> g_uiThread{0};
 MainWindowState* g_state = nullptr;  // UI thread only
+
+// Never destroyed: other threads may still read while the process ends.
+ItemTexts& Texts() {
+    static ItemTexts* texts = new ItemTexts;
+    return *texts;
+}
 
 void Perform(const Request& request) {
     HWND w = g_window.load();
@@ -37,21 +47,6 @@ bool Exists(const MainWindowState& s, int position) {
     return position >= 0 && position < ListView_GetItemCount(s.list);
 }
 
-Text ItemText(const MainWindowState& s, int position) {
-    if (!Exists(s, position)) return Text();
-    // Item texts have no length limit: grow until the text fits.
-    for (size_t size = 256;; size *= 2) {
-        std::wstring buffer(size, L'\0');
-        LVITEMW item = {};
-        item.iSubItem = 0;
-        item.pszText = &buffer[0];
-        item.cchTextMax = static_cast<int>(size);
-        size_t length = static_cast<size_t>(
-            SendMessageW(s.list, LVM_GETITEMTEXTW, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&item)));
-        if (length + 1 < size) return Narrow(buffer.data(), length);
-    }
-}
-
 void SetImage(MainWindowState& s, int position, int image) {
     if (!Exists(s, position)) return;
     LVITEMW item = {};
@@ -64,12 +59,16 @@ void SetImage(MainWindowState& s, int position, int image) {
 }  // namespace
 
 void MainViewAttach(MainWindowState* s) {
+    Texts().Clear();
     g_state = s;
     g_uiThread.store(GetCurrentThreadId());
     g_window.store(s->window);
 }
 
-void MainViewDetach() { g_window.store(nullptr); }
+void MainViewDetach() {
+    g_window.store(nullptr);
+    Texts().Clear();
+}
 
 void RunViewRequest(MainWindowState& s, LPARAM request) { (*reinterpret_cast<const Request*>(request))(s); }
 
@@ -94,12 +93,16 @@ void ShowPendingAppends(MainWindowState& s) {
 }
 
 void ListClear() {
-    Perform([](MainWindowState& s) { ListView_DeleteAllItems(s.list); });
+    Perform([](MainWindowState& s) {
+        ListView_DeleteAllItems(s.list);
+        Texts().Clear();
+    });
 }
 
 int ListAppend(const Text& text, int image) {
     int position = -1;
     std::wstring wide = Wide(text);
+    Text shown = NarrowZ(wide.c_str());  // what the list gives back
     Perform([&](MainWindowState& s) {
         // Repainting per item costs about 15 ms each on a visible icon view.
         SuspendListRedraw(s);
@@ -109,30 +112,25 @@ int ListAppend(const Text& text, int image) {
         item.pszText = &wide[0];
         item.iImage = image;
         position = static_cast<int>(SendMessageW(s.list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        if (position >= 0) Texts().Insert(position, std::move(shown));
     });
     return position;
 }
 
-int ListCount() {
-    int count = 0;
-    Perform([&](MainWindowState& s) { count = ListView_GetItemCount(s.list); });
-    return count;
-}
+int ListCount() { return g_window.load() ? Texts().Count() : 0; }
 
-Text ListItemText(int position) {
-    Text text;
-    Perform([&](MainWindowState& s) { text = ItemText(s, position); });
-    return text;
-}
+Text ListItemText(int position) { return g_window.load() ? Texts().At(position) : Text(); }
 
 void ListSetText(int position, const Text& text) {
     std::wstring wide = Wide(text);
+    Text shown = NarrowZ(wide.c_str());
     Perform([&](MainWindowState& s) {
         if (!Exists(s, position)) return;
         LVITEMW item = {};
         item.iSubItem = 0;
         item.pszText = &wide[0];
-        SendMessageW(s.list, LVM_SETITEMTEXTW, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&item));
+        if (SendMessageW(s.list, LVM_SETITEMTEXTW, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&item)))
+            Texts().Set(position, std::move(shown));
     });
 }
 
@@ -143,7 +141,7 @@ void ListSetImage(int position, int image) {
 bool ListSetImageIfText(int position, const Text& expected, int image) {
     bool set = false;
     Perform([&](MainWindowState& s) {
-        if (!Exists(s, position) || ItemText(s, position) != expected) return;
+        if (!Exists(s, position) || Texts().At(position) != expected) return;
         SetImage(s, position, image);
         set = true;
     });

@@ -8,21 +8,25 @@
 #              namespace whose loopback ignores echo requests, so nothing
 #              leaves this machine; Wine runs there with its own server and
 #              X display, in a prefix of its own. Needs root for unshare.
-# Prints figures only.
+# The figures are noisy on a busy machine: each run is repeated
+# $QY_SCAN_RUNS times (3). Prints figures only.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 run=$1
 exe=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 minimal=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
 count=${4:-10240}
+runs=${QY_SCAN_RUNS:-3}
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 
 if [ "$run" = answering ]; then
   echo "== a minimal window program, three runs =="
   for _ in 1 2 3; do "$here/tools/wine-run" "$minimal" >"$out" 2>&1 </dev/null; cat "$out"; done
-  echo "== every computer answers (loopback addresses) =="
-  "$here/tools/wine-run" "$exe" answering "$count" >"$out" 2>&1 </dev/null; cat "$out"
+  for i in $(seq "$runs"); do
+    echo "== every computer answers (loopback addresses), run $i of $runs =="
+    "$here/tools/wine-run" "$exe" answering "$count" >"$out" 2>&1 </dev/null; cat "$out"
+  done
   exit 0
 fi
 
@@ -37,8 +41,8 @@ fi
 export WINEPREFIX=${QY_BENCH_PREFIX:-$(dirname "$exe")/bench-wineprefix}
 export QY_TESTNP_DLL=$(dirname "$exe")/qytestnp.dll
 export WINEDEBUG=-all LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
-unshare -n bash -s "$here" "$exe" "$count" "$out" <<'INSIDE'
-here=$1 exe=$2 count=$3 out=$4
+unshare -n bash -s "$here" "$exe" "$count" "$out" "$runs" <<'INSIDE'
+here=$1 exe=$2 count=$3 out=$4 runs=$5
 ip link set lo up
 echo 1 > /proc/sys/net/ipv4/icmp_echo_ignore_all
 n=90
@@ -55,8 +59,10 @@ fi
 wineserver -p
 wine reg query 'HKCU\Software\Wine' >/dev/null 2>&1 </dev/null
 "$here/tests/win32/setup-prefix.sh" >/dev/null 2>&1 </dev/null
-echo "== no computer answers (loopback addresses, echo ignored) =="
-wine "$exe" silent "$count" >"$out" 2>&1 </dev/null; cat "$out"
+for i in $(seq "$runs"); do
+  echo "== no computer answers (loopback addresses, echo ignored), run $i of $runs =="
+  wine "$exe" silent "$count" >"$out" 2>&1 </dev/null; cat "$out"
+done
 wineserver -k
 kill "$xvfb"
 INSIDE

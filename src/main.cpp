@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "platform/system.h"
 
 // Arguments are ignored: the program has no command-line options.
-int main() { return RunProgram(); }
+int main() { EndProcess(RunProgram()); }

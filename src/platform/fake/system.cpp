@@ -1,3 +1,6 @@
+#include <cstdio>
+#include <cstdlib>
+
 #include "platform/fake/state.h"
 #include "platform/system.h"
 
@@ -14,6 +17,11 @@ uint32_t TickCount() {
 void ShellOpen(const Text& target) {
     std::lock_guard<std::mutex> lock(fake::S().mutex);
     fake::S().shellOpens.push_back(target);
+}
+
+void EndProcess(int exitCode) {
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }
 
 namespace fake {

@@ -6,6 +6,5 @@ inline const char kStatusInitial[] = "快速获取请单击空白处。正在获
 inline const char kMenuTitle[] = "右键菜单";
 
 // The start-up caption: company + middle + computer name.
-inline const char kCompanyFileName[] = "公司名字";
 inline const char kDefaultCompany[] = "xx公司局域网";
 inline const char kStartupCaptionMiddle[] = "文件共享---计算机名：";

@@ -6,6 +6,7 @@
 #include "platform/main_view.h"
 #include "platform/registry.h"
 #include "platform/threads.h"
+#include "settings/settings.h"
 
 void StartupHandler() {
     // The scan first: it is the slow one, and the caption must not delay it.
@@ -14,7 +15,7 @@ void StartupHandler() {
 }
 
 void StartupCaption(int) {
-    Text company = StoredText(ReadWholeFile(WorkFolder() + kCompanyFileName));
+    Text company = StoredText(ReadWholeFile(CompanyFilePath()));
     if (company.empty()) company = kDefaultCompany;
     CaptionSet(company + kStartupCaptionMiddle + RegReadText(RegRoot::LocalMachine, kComputerNamePath));
 }

@@ -5,6 +5,9 @@
 // routine runs on the thread that issued its echo.
 #include <atomic>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
 #include <map>
 
 #include "platform/network.h"
@@ -16,6 +19,18 @@ namespace {
 
 constexpr int kLookupThreads = 8;
 constexpr int kEchoThreads = 2;
+// While requests come in, echo threads collect them every kPaceMs instead of
+// being woken for each. While they stream in (a scan appending thousands of
+// computers: kStreamTake or more a collection), their echoes are held back,
+// since the replies would compete for the processors with the list
+// insertions the user is waiting for. They go out once no stream has come
+// for kQuietMs, or when the oldest has waited kHoldMs; a trickle (a small
+// network, names coming back from lookups) goes out at once. What is held
+// counts against the time-out, so every check still ends in bounded time.
+constexpr DWORD kPaceMs = 20;
+constexpr size_t kStreamTake = 16;
+constexpr DWORD kQuietMs = 100;
+constexpr DWORD kHoldMs = 5000;
 constexpr SIZE_T kStackReservation = 256 * 1024;
 // A check's time-out runs from when its address is known, not from when its
 // echo could be sent: issuing ten thousand echoes takes Wine about ten
@@ -47,6 +62,8 @@ struct Pools {
 };
 
 std::atomic<PingEndObserver> g_endObserver{nullptr};
+std::atomic<int> g_neverSent{0};
+std::atomic<int> g_unsent{0};
 
 void Ended(const Text& name, int result) {
     if (PingEndObserver observer = g_endObserver.load(std::memory_order_relaxed)) observer(name, result);
@@ -85,9 +102,8 @@ void WINAPI OnEchoComplete(void* context, void*, ULONG) {
     if (!request->concluded) {
         request->waiting->erase(request->slot);
         const IcmpFunctions* icmp = Icmp();
-        DWORD replies = icmp->parseReplies
-                            ? icmp->parseReplies(request->reply.bytes, kEchoReplySize)
-                            : reinterpret_cast<const ICMP_ECHO_REPLY*>(request->reply.bytes)->Reserved;
+        DWORD replies = icmp->parseReplies ? icmp->parseReplies(request->reply.bytes, kEchoReplySize)
+                                           : reinterpret_cast<const ICMP_ECHO_REPLY*>(request->reply.bytes)->Reserved;
         Conclude(request, RoundTripOf(request->reply, replies));
     }
     delete request;
@@ -99,13 +115,52 @@ public:
 
     void Run() {
         for (;;) {
-            DWORD wait = WaitUntilNextExpiry();
-            if (WaitForSingleObjectEx(queue_.ready(), wait, TRUE) == WAIT_OBJECT_0) Issue(queue_.Pop());
+            size_t taken = queue_.Take(&held_, SIZE_MAX);
+            if (taken >= kStreamTake) lastStream_ = GetTickCount();
+            bool more = IssueReleased();
             GiveUpExpired();
+            if (more)
+                SleepEx(0, TRUE);  // completions may be due meanwhile
+            else if (taken > 0)
+                // More are likely on the way: collect them at a pace rather
+                // than be woken for each one.
+                SleepEx(kPaceMs, TRUE);
+            else
+                queue_.Await(NextWakeMs());
         }
     }
 
 private:
+    bool Releasable(DWORD now) const {
+        return !held_.empty() && (now - lastStream_ >= kQuietMs || now - held_.front()->addressKnownAt >= kHoldMs);
+    }
+
+    // Issues what is released for at most kPaceMs, so expiries and
+    // completions are not kept waiting when echoes are slow to go out;
+    // whether any released one is left.
+    bool IssueReleased() {
+        DWORD start = GetTickCount();
+        for (DWORD now = start; Releasable(now); now = GetTickCount()) {
+            if (now - start >= kPaceMs) return true;
+            PingRequest* request = held_.front();
+            held_.pop_front();
+            Issue(request);
+        }
+        return false;
+    }
+
+    // Until the next expiry or the release of what is held, whichever comes first.
+    DWORD NextWakeMs() {
+        DWORD wait = WaitUntilNextExpiry();
+        if (held_.empty()) return wait;
+        DWORD now = GetTickCount();
+        DWORD sinceStream = now - lastStream_, sinceFront = now - held_.front()->addressKnownAt;
+        DWORD untilQuiet = sinceStream < kQuietMs ? kQuietMs - sinceStream : 0;
+        DWORD untilCap = sinceFront < kHoldMs ? kHoldMs - sinceFront : 0;
+        DWORD release = untilQuiet < untilCap ? untilQuiet : untilCap;
+        return release < wait ? release : wait;
+    }
+
     DWORD WaitUntilNextExpiry() {
         if (waiting_.empty()) return INFINITE;
         uint64_t now = clock_.Now(), next = waiting_.begin()->first;
@@ -120,7 +175,10 @@ private:
     void Issue(PingRequest* request) {
         if (!icmp_ || !OpenHandle()) return Finish(request, -1);
         DWORD waited = GetTickCount() - request->addressKnownAt;
-        if (waited > request->timeoutMs) return Finish(request, -1);
+        if (waited > request->timeoutMs) {
+            ++g_unsent;
+            return Finish(request, -1);
+        }
         DWORD left = request->timeoutMs - waited;
         char noData = 0;
         if (!icmp_->sendEcho2) {
@@ -157,6 +215,9 @@ private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     Waiting waiting_;
     Clock clock_;
+    // Taken from the queue, echo not yet issued.
+    std::deque<PingRequest*> held_;
+    DWORD lastStream_ = 0;  // GetTickCount of the last take of kStreamTake or more
 };
 
 DWORD WINAPI EchoThreadMain(void* pools) {
@@ -172,8 +233,12 @@ void SendEcho(Pools* pools, PingRequest* request) {
 DWORD WINAPI LookupThreadMain(void* parameter) {
     auto* pools = static_cast<Pools*>(parameter);
     for (;;) {
-        WaitForSingleObject(pools->lookups.ready(), INFINITE);
-        PingRequest* request = pools->lookups.Pop();
+        std::deque<PingRequest*> taken;
+        if (pools->lookups.Take(&taken, 1) == 0) {
+            pools->lookups.Await(INFINITE);
+            continue;
+        }
+        PingRequest* request = taken.front();
         if (ResolveIPv4(request->name, &request->address))
             SendEcho(pools, request);
         else
@@ -208,6 +273,8 @@ Pools* ThePools() {
 }  // namespace
 
 void SetPingEndObserver(PingEndObserver observer) { g_endObserver.store(observer); }
+
+int PingsNeverSent() { return g_neverSent.load(std::memory_order_relaxed); }
 
 void PingHostAsync(const Text& name, std::function<void(int)> done, int timeoutMs) {
     Pools* pools = ThePools();

@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/threads.h"
 #include "platform/ui.h"
+#include "platform/win32/ping_observer.h"
 #include "platform/win32/text_convert.h"
 #include "process_figures.h"
 #include "scan_watch.h"
@@ -92,6 +93,7 @@ int main(int argc, char** argv) {
     Print("pass start to the last append", f.secondsToLastAppend, "s");
     PrintCount("checks completed (answered or timed out)", f.ended, count);
     PrintCount("checks answered", f.answered, count);
+    PrintCount("checks whose time-out passed before the echo went", PingsNeverSent(), count);
     PrintCount("items coloured", f.coloured, count);
     if (f.coloured > 0) Print("pass start to every answering item coloured", f.secondsToLastColour, "s");
     if (f.ended > 0) Print("pass start to the last check's end", f.secondsToLastEnd, "s");

@@ -6,3 +6,7 @@
 
 using PingEndObserver = void (*)(const Text& name, int result);
 void SetPingEndObserver(PingEndObserver observer);
+
+// Checks whose time-out had passed before their echo could be sent (Wine
+// takes echoes slowly when thousands are outstanding); they ended unanswered.
+int PingsNeverSent();

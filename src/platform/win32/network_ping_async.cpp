@@ -5,8 +5,6 @@
 // routine runs on the thread that issued its echo.
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <map>
 
@@ -24,13 +22,13 @@ constexpr int kEchoThreads = 2;
 // computers: kStreamTake or more a collection), their echoes are held back,
 // since the replies would compete for the processors with the list
 // insertions the user is waiting for. They go out once no stream has come
-// for kQuietMs, or when the oldest has waited kHoldMs; a trickle (a small
-// network, names coming back from lookups) goes out at once. What is held
-// counts against the time-out, so every check still ends in bounded time.
+// for kQuietMs, or when the oldest has waited half its time-out; a trickle
+// (a small network, names coming back from lookups) goes out at once. What
+// is held counts against the time-out, so every check still ends in bounded
+// time.
 constexpr DWORD kPaceMs = 20;
 constexpr size_t kStreamTake = 16;
 constexpr DWORD kQuietMs = 100;
-constexpr DWORD kHoldMs = 5000;
 constexpr SIZE_T kStackReservation = 256 * 1024;
 // A check's time-out runs from when its address is known, not from when its
 // echo could be sent: issuing ten thousand echoes takes Wine about ten
@@ -131,8 +129,11 @@ public:
     }
 
 private:
+    static DWORD HoldLimit(const PingRequest* request) { return request->timeoutMs / 2; }
+
     bool Releasable(DWORD now) const {
-        return !held_.empty() && (now - lastStream_ >= kQuietMs || now - held_.front()->addressKnownAt >= kHoldMs);
+        return !held_.empty() &&
+               (now - lastStream_ >= kQuietMs || now - held_.front()->addressKnownAt >= HoldLimit(held_.front()));
     }
 
     // Issues what is released for at most kPaceMs, so expiries and
@@ -156,7 +157,8 @@ private:
         DWORD now = GetTickCount();
         DWORD sinceStream = now - lastStream_, sinceFront = now - held_.front()->addressKnownAt;
         DWORD untilQuiet = sinceStream < kQuietMs ? kQuietMs - sinceStream : 0;
-        DWORD untilCap = sinceFront < kHoldMs ? kHoldMs - sinceFront : 0;
+        DWORD limit = HoldLimit(held_.front());
+        DWORD untilCap = sinceFront < limit ? limit - sinceFront : 0;
         DWORD release = untilQuiet < untilCap ? untilQuiet : untilCap;
         return release < wait ? release : wait;
     }

@@ -98,4 +98,27 @@ TEST(PingHostAsync, ACompletionMayStartAnotherPing) {
     CloseHandle(chain->done);
 }
 
+// Completions that are slow to handle (a colour request waiting for a busy
+// window) queue up behind each other; an answer already in that queue is
+// still an answer when its check's time-out passes meanwhile.
+TEST(PingHostAsync, AnAnswerWaitingBehindSlowCompletionsStaysAnAnswer) {
+    const int n = 200, timeoutMs = 1000;
+    auto tally = std::make_shared<AsyncTally>(n);
+    for (int i = 0; i < n; ++i) {
+        Text name = "127.0.1." + std::to_string(i + 1);
+        PingHostAsync(
+            name,
+            [tally, i, n](int result) {
+                Sleep(25);  // together far longer than the time-out
+                tally->results[i] = result;
+                if (InterlockedIncrement(&tally->finished) == n) SetEvent(tally->allDone);
+            },
+            timeoutMs);
+    }
+    ASSERT_EQ(WaitForSingleObject(tally->allDone, 60000), WAIT_OBJECT_0) << tally->finished << " of " << n;
+    int unanswered = 0;
+    for (int result : tally->results) unanswered += result < 0;
+    EXPECT_EQ(unanswered, 0);
+}
+
 }  // namespace

@@ -2,7 +2,8 @@
 // outstanding at once and none is lost for want of a thread. Name lookups
 // (which block in gethostbyname) run on a small pool; echoes are issued with
 // IcmpSendEcho2 by a few threads that wait alertably, so each completion
-// routine runs on the thread that issued its echo.
+// routine runs on the thread that issued its echo; each check's `done` then
+// runs on one of a few threads of its own.
 #include <atomic>
 #include <cstdint>
 #include <deque>
@@ -17,15 +18,17 @@ namespace {
 
 constexpr int kLookupThreads = 8;
 constexpr int kEchoThreads = 2;
+constexpr int kCompletionThreads = 2;
 // While requests come in, echo threads collect them every kPaceMs instead of
 // being woken for each. While they stream in (a scan appending thousands of
-// computers: kStreamTake or more a collection), their echoes are held back,
-// since the replies would compete for the processors with the list
-// insertions the user is waiting for. They go out once no stream has come
-// for kQuietMs, or when the oldest has waited half its time-out; a trickle
-// (a small network, names coming back from lookups) goes out at once. What
-// is held counts against the time-out, so every check still ends in bounded
-// time.
+// computers: kStreamTake or more a collection) and echoes of the stream are
+// being answered, further echoes are held back, since the answers would
+// compete for the processors with the list insertions the user is waiting
+// for. They go out once no stream has come for kQuietMs, or when the oldest
+// has waited half its time-out. Echoes nobody answers cost little, so a
+// stream without answers is not held, and a trickle (a small network, names
+// coming back from lookups) goes out at once. What is held counts against
+// the time-out, so every check still ends in bounded time.
 constexpr DWORD kPaceMs = 20;
 constexpr size_t kStreamTake = 16;
 constexpr DWORD kQuietMs = 100;
@@ -50,18 +53,31 @@ struct PingRequest {
     // routine, which still writes into `reply`, has come.
     bool concluded = false;
     Waiting* waiting = nullptr;
+    bool* answered = nullptr;  // the issuing thread's: set when an answer comes
     Waiting::iterator slot;
     EchoReplyBuffer reply{};
+};
+
+// A check's result, on its way to `done`.
+struct Completion {
+    std::function<void(int)> done;
+    Text name;
+    int result;
 };
 
 struct Pools {
     HandOverQueue<PingRequest*> lookups;
     HandOverQueue<PingRequest*> echoes;
+    // Results are handed to threads of their own: a slow `done` (a request
+    // waiting for a busy window) must not hold up the echoes still to be
+    // sent, nor turn an answer queued behind it into a time-out.
+    HandOverQueue<Completion*> completions;
 };
+
+Pools* ThePools();
 
 std::atomic<PingEndObserver> g_endObserver{nullptr};
 std::atomic<int> g_neverSent{0};
-std::atomic<int> g_unsent{0};
 
 void Ended(const Text& name, int result) {
     if (PingEndObserver observer = g_endObserver.load(std::memory_order_relaxed)) observer(name, result);
@@ -69,8 +85,7 @@ void Ended(const Text& name, int result) {
 
 void Conclude(PingRequest* request, int result) {
     request->concluded = true;
-    request->done(result);
-    Ended(request->name, result);
+    ThePools()->completions.Push(new Completion{std::move(request->done), request->name, result});
 }
 
 void Finish(PingRequest* request, int result) {
@@ -102,7 +117,9 @@ void WINAPI OnEchoComplete(void* context, void*, ULONG) {
         const IcmpFunctions* icmp = Icmp();
         DWORD replies = icmp->parseReplies ? icmp->parseReplies(request->reply.bytes, kEchoReplySize)
                                            : reinterpret_cast<const ICMP_ECHO_REPLY*>(request->reply.bytes)->Reserved;
-        Conclude(request, RoundTripOf(request->reply, replies));
+        int result = RoundTripOf(request->reply, replies);
+        if (result >= 0) *request->answered = true;
+        Conclude(request, result);
     }
     delete request;
 }
@@ -114,12 +131,18 @@ public:
     void Run() {
         for (;;) {
             size_t taken = queue_.Take(&held_, SIZE_MAX);
-            if (taken >= kStreamTake) lastStream_ = GetTickCount();
+            if (taken >= kStreamTake) {
+                DWORD now = GetTickCount();
+                if (now - lastStream_ >= kQuietMs) answeredInStream_ = false;  // a new stream
+                lastStream_ = now;
+            }
             bool more = IssueReleased();
+            // Completions already queued are not given up below.
+            while (SleepEx(0, TRUE) == WAIT_IO_COMPLETION) {
+            }
             GiveUpExpired();
-            if (more)
-                SleepEx(0, TRUE);  // completions may be due meanwhile
-            else if (taken > 0)
+            if (more) continue;
+            if (taken > 0)
                 // More are likely on the way: collect them at a pace rather
                 // than be woken for each one.
                 SleepEx(kPaceMs, TRUE);
@@ -132,8 +155,8 @@ private:
     static DWORD HoldLimit(const PingRequest* request) { return request->timeoutMs / 2; }
 
     bool Releasable(DWORD now) const {
-        return !held_.empty() &&
-               (now - lastStream_ >= kQuietMs || now - held_.front()->addressKnownAt >= HoldLimit(held_.front()));
+        return !held_.empty() && (!answeredInStream_ || now - lastStream_ >= kQuietMs ||
+                                  now - held_.front()->addressKnownAt >= HoldLimit(held_.front()));
     }
 
     // Issues what is released for at most kPaceMs, so expiries and
@@ -178,7 +201,7 @@ private:
         if (!icmp_ || !OpenHandle()) return Finish(request, -1);
         DWORD waited = GetTickCount() - request->addressKnownAt;
         if (waited > request->timeoutMs) {
-            ++g_unsent;
+            g_neverSent.fetch_add(1, std::memory_order_relaxed);
             return Finish(request, -1);
         }
         DWORD left = request->timeoutMs - waited;
@@ -189,6 +212,7 @@ private:
             return Finish(request, RoundTripOf(request->reply, replies));
         }
         request->waiting = &waiting_;
+        request->answered = &answeredInStream_;
         request->slot = waiting_.emplace(clock_.Now() + left + kGraceMs, request);
         SetLastError(ERROR_SUCCESS);
         DWORD replies = icmp_->sendEcho2(handle_, nullptr, OnEchoComplete, request, request->address, &noData, 0,
@@ -196,6 +220,7 @@ private:
         if (replies != 0) {
             // Answered at once; a completion routine that may still come frees it.
             waiting_.erase(request->slot);
+            answeredInStream_ = true;
             Conclude(request, RoundTripOf(request->reply, replies));
         } else if (GetLastError() != ERROR_IO_PENDING) {
             waiting_.erase(request->slot);
@@ -220,6 +245,8 @@ private:
     // Taken from the queue, echo not yet issued.
     std::deque<PingRequest*> held_;
     DWORD lastStream_ = 0;  // GetTickCount of the last take of kStreamTake or more
+    // An echo of this thread was answered since the current stream began.
+    bool answeredInStream_ = false;
 };
 
 DWORD WINAPI EchoThreadMain(void* pools) {
@@ -248,6 +275,21 @@ DWORD WINAPI LookupThreadMain(void* parameter) {
     }
 }
 
+DWORD WINAPI CompletionThreadMain(void* parameter) {
+    auto& completions = static_cast<Pools*>(parameter)->completions;
+    for (;;) {
+        std::deque<Completion*> taken;
+        if (completions.Take(&taken, 1) == 0) {
+            completions.Await(INFINITE);
+            continue;
+        }
+        Completion* completion = taken.front();
+        completion->done(completion->result);
+        Ended(completion->name, completion->result);
+        delete completion;
+    }
+}
+
 int StartThreads(LPTHREAD_START_ROUTINE routine, Pools* pools, int count) {
     int started = 0;
     for (int i = 0; i < count; ++i) {
@@ -264,7 +306,8 @@ int StartThreads(LPTHREAD_START_ROUTINE routine, Pools* pools, int count) {
 Pools* ThePools() {
     static Pools* pools = [] {
         auto* p = new Pools;
-        if (!p->lookups.valid() || !p->echoes.valid()) return static_cast<Pools*>(nullptr);
+        if (!p->lookups.valid() || !p->echoes.valid() || !p->completions.valid()) return static_cast<Pools*>(nullptr);
+        if (StartThreads(CompletionThreadMain, p, kCompletionThreads) == 0) return static_cast<Pools*>(nullptr);
         if (StartThreads(EchoThreadMain, p, kEchoThreads) == 0) return static_cast<Pools*>(nullptr);
         if (StartThreads(LookupThreadMain, p, kLookupThreads) == 0) return static_cast<Pools*>(nullptr);
         return p;

@@ -31,6 +31,7 @@ constexpr int kCompletionThreads = 2;
 // the time-out, so every check still ends in bounded time.
 constexpr DWORD kPaceMs = 20;
 constexpr size_t kStreamTake = 16;
+constexpr size_t kTakeMost = 64;
 constexpr DWORD kQuietMs = 100;
 constexpr SIZE_T kStackReservation = 256 * 1024;
 // A check's time-out runs from when its address is known, not from when its
@@ -130,7 +131,8 @@ public:
 
     void Run() {
         for (;;) {
-            size_t taken = queue_.Take(&held_, SIZE_MAX);
+            // A share at a time, so every echo thread gets some to issue.
+            size_t taken = queue_.Take(&held_, kTakeMost);
             if (taken >= kStreamTake) {
                 DWORD now = GetTickCount();
                 if (now - lastStream_ >= kQuietMs) answeredInStream_ = false;  // a new stream
@@ -141,7 +143,7 @@ public:
             while (SleepEx(0, TRUE) == WAIT_IO_COMPLETION) {
             }
             GiveUpExpired();
-            if (more) continue;
+            if (more || taken == kTakeMost) continue;
             if (taken > 0)
                 // More are likely on the way: collect them at a pace rather
                 // than be woken for each one.

@@ -222,8 +222,9 @@ private:
         if (replies != 0) {
             // Answered at once; a completion routine that may still come frees it.
             waiting_.erase(request->slot);
-            answeredInStream_ = true;
-            Conclude(request, RoundTripOf(request->reply, replies));
+            int result = RoundTripOf(request->reply, replies);
+            if (result >= 0) answeredInStream_ = true;
+            Conclude(request, result);
         } else if (GetLastError() != ERROR_IO_PENDING) {
             waiting_.erase(request->slot);
             Finish(request, -1);

@@ -7,12 +7,11 @@
 #include "platform/win32/main_window_resources.h"
 #include "platform/win32/main_window_state.h"
 #include "platform/win32/text_convert.h"
+#include "platform/win32/window_state.h"
 
 namespace {
 
 const wchar_t kMainClass[] = L"QingyuShareMain";
-
-MainWindowState* StateOf(HWND w) { return reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(w, GWLP_USERDATA)); }
 
 BOOL CALLBACK FindOtherWindow(HWND w, LPARAM main) {
     if (w != reinterpret_cast<HWND>(main) && IsWindowVisible(w)) return FALSE;
@@ -56,12 +55,7 @@ void OnStatusPressed(MainWindowState& s) {
 }
 
 LRESULT CALLBACK MainProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* s = static_cast<MainWindowState*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        s->window = w;
-        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(s));
-    }
-    MainWindowState* s = StateOf(w);
+    MainWindowState* s = WindowState<MainWindowState>(w, msg, lp);
     if (!s) return DefWindowProcW(w, msg, wp, lp);
     switch (msg) {
     case WM_CREATE: return CreateMainControls(*s) ? 0 : -1;

@@ -8,6 +8,7 @@
 #include "platform/win32/share_window_list.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/thread_windows.h"
+#include "platform/win32/window_state.h"
 
 namespace {
 
@@ -22,8 +23,6 @@ struct ShareWindowState {
     ListViewShareList* shareList = nullptr;
     bool closed = false;
 };
-
-ShareWindowState* StateOf(HWND w) { return reinterpret_cast<ShareWindowState*>(GetWindowLongPtrW(w, GWLP_USERDATA)); }
 
 HWND CreateButton(HWND parent, const char* text, const share_window::Box& box, int id) {
     return CreateWindowExW(0, L"BUTTON", Wide(text).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
@@ -59,12 +58,7 @@ void OnClose(ShareWindowState& s) {
 }
 
 LRESULT CALLBACK ShareWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* s = static_cast<ShareWindowState*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        s->window = w;
-        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(s));
-    }
-    ShareWindowState* s = StateOf(w);
+    ShareWindowState* s = WindowState<ShareWindowState>(w, msg, lp);
     if (!s) return DefWindowProcW(w, msg, wp, lp);
     switch (msg) {
     case WM_CREATE: return OnCreate(*s) ? 0 : -1;
